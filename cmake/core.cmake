@@ -5,6 +5,7 @@ set(QUANTIK_CORE_SOURCES
     ${CMAKE_SOURCE_DIR}/catalogue/catalogue.cpp
     ${CMAKE_SOURCE_DIR}/catalogue/catalogue_data.cpp
     ${CMAKE_SOURCE_DIR}/catalogue/convert.cpp
+    ${CMAKE_SOURCE_DIR}/framework/number_text.cpp
 )
 
 function(quantik_add_core_library name)
