@@ -104,7 +104,7 @@ public:
         if (m_hDC)
             DeleteDC(m_hDC);
     }
-    CMemoryDC(CMemoryDC&& other) noexcept = default;
+    CMemoryDC(CMemoryDC&& other) noexcept : CDC(std::move(other)) {}
     CMemoryDC& operator=(CMemoryDC&&) = delete;
 };
 
@@ -112,8 +112,13 @@ public:
 class CPaintDC : public CDC {
 public:
     explicit CPaintDC(HWND wnd) : m_hWnd(wnd) { m_hDC = BeginPaint(wnd, &m_ps); }
-    ~CPaintDC() override { EndPaint(m_hWnd, &m_ps); }
-    CPaintDC(CPaintDC&&) = delete;
+    ~CPaintDC() override {
+        if (m_hWnd)
+            EndPaint(m_hWnd, &m_ps);
+    }
+    CPaintDC(CPaintDC&& other) noexcept
+        : CDC(std::move(other)), m_hWnd(std::exchange(other.m_hWnd, nullptr)), m_ps(other.m_ps) {}
+    CPaintDC& operator=(CPaintDC&&) = delete;
     const PAINTSTRUCT& GetPaintStruct() const { return m_ps; }
 
 private:
@@ -129,7 +134,9 @@ public:
         if (m_hDC)
             ReleaseDC(m_hWnd, m_hDC);
     }
-    CClientDC(CClientDC&&) = delete;
+    CClientDC(CClientDC&& other) noexcept
+        : CDC(std::move(other)), m_hWnd(std::exchange(other.m_hWnd, nullptr)) {}
+    CClientDC& operator=(CClientDC&&) = delete;
 
 private:
     HWND m_hWnd;

@@ -9,7 +9,7 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 
 // The window property that points from an attached window to its object.
-constexpr const wchar_t* kObjectProperty = L"Quantik.CWnd";
+constexpr const wchar_t* kObjectProperty = L"CWnd.Object";
 
 } // namespace
 
