@@ -50,9 +50,10 @@ struct ShownDigits {
 };
 
 // std::to_chars rounds the exact value to 17 digits to nearest, ties to even, where the rule
-// asks ties away from zero. The two can differ only on an exact tie whose lower candidate D is
-// even; then D ends in 0, 2, 4, 6 or 8 and D + 1 changes neither its first 15 digits nor whether
-// its 16th digit is 5 or more. The 15 digits shown are therefore those of the rule.
+// rounds ties up. The two differ only on an exact tie whose lower candidate D is even: D ends
+// in 0, 2, 4, 6 or 8, so D + 1 differs from D in the 17th digit alone, which the rounding to
+// 15 digits does not look at. The 15 digits shown are therefore those of the rule, ties
+// included, without a test for ties.
 ShownDigits RoundToShownDigits(double magnitude) {
     // "d.dddddddddddddddde+XXX"
     std::array<char, 32> text{};
