@@ -35,4 +35,4 @@ for _ in $(seq 50); do
   kill -0 "$program" 2>/dev/null || break
   sleep 0.1
 done
-echo "Quantik ran on an Xvfb display; screenshot: build/quantik.png"
+echo "Quantik ran on an Xvfb display; screenshot: $PWD/build/quantik.png"
