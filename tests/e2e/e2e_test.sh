@@ -2,7 +2,8 @@
 # Drives the real Quantik.exe as a user would, with the X server's mouse and keyboard: picks a
 # category, a From unit and a To unit with clicks, types a number and reads the result; checks
 # that a typed letter never reaches the value field, and that emptying the field raises the
-# message box captioned "Quantik", after which the previous value comes back. Escape ends it.
+# message box captioned "Quantik" on the dialog background RGB(204, 235, 255), after which the
+# previous value comes back. Escape ends it.
 #   e2e_test.sh QUANTIK_EXE PROBE_EXE
 # Runs inside the Wine environment of tools/wine-env.sh (DISPLAY, WINEPREFIX and WINE set).
 set -euo pipefail
@@ -75,6 +76,14 @@ echo "emptying the field shows the message and brings 2500 back"
 select_value
 xdotool key BackSpace
 wait_for $'Quantik\nPlease enter a number.' msgbox
+read -r x y < <(probe msgbox-point)
+colour=""
+for _ in $(seq 50); do
+  colour=$(import -window root -crop "1x1+$x+$y" -depth 8 txt:- | grep -o '#[0-9A-Fa-f]\{6\}' | head -1)
+  [ "$colour" = "#CCEBFF" ] && break
+  sleep 0.2
+done
+[ "$colour" = "#CCEBFF" ] || fail "the message box background is $colour, not #CCEBFF"
 xdotool key Return
 wait_for 2500 text "$VALUE"
 wait_for 2.5 text "$RESULT"

@@ -6,6 +6,8 @@
 //   quantik_probe point ID [NAME]  the screen point "x y" at the middle of control ID, or of
 //                                  the row or tree item NAME of list or tree control ID
 //   quantik_probe msgbox           the caption and the text of the open message box, one a line
+//   quantik_probe msgbox-point     the screen point "x y" of a corner of the message box's
+//                                  background, inside its client area
 //
 // Exit status 0 with an answer, 1 when the window, the control or the item is not there, 2 on a
 // usage error. Tree and list items live in the other process: their texts and rectangles are
@@ -241,6 +243,16 @@ int Run(int argc, wchar_t** argv) {
         PrintLine(WindowText(box));
         const HWND text = GetDlgItem(box, kMessageTextId);
         PrintLine(text ? WindowText(text) : std::wstring());
+        return 0;
+    }
+    if (command == L"msgbox-point") {
+        const HWND box = FindMessageBox(dialog);
+        if (!box) {
+            return 1;
+        }
+        POINT corner = {3, 3};
+        MapWindowPoints(box, nullptr, &corner, 1);
+        PrintLine(std::to_wstring(corner.x) + L" " + std::to_wstring(corner.y));
         return 0;
     }
     if (command == L"focus") {

@@ -162,7 +162,11 @@ public:
 
     // Waits until the window is open and initialised.
     bool Attach() {
-        if (!WaitFor([this] { return (m_hWnd = FindDialog()) != nullptr; })) {
+        // Keyboard input goes to the foreground window.
+        if (!WaitFor([this] {
+                m_hWnd = FindDialog();
+                return m_hWnd && GetForegroundWindow() == m_hWnd;
+            })) {
             return false;
         }
         value = GetDlgItem(m_hWnd, IDC_VALUE);
@@ -272,14 +276,24 @@ public:
                      reinterpret_cast<LPARAM>(&lvi));
     }
 
-    // A real click of the left mouse button at a point of the screen.
+    // A real click of the left mouse button at a point of the screen: the move to the point
+    // and the button travel together, in one piece of input.
     static void Click(POINT screen) {
-        SetCursorPos(screen.x, screen.y);
-        INPUT inputs[2] = {};
-        inputs[0].type = inputs[1].type = INPUT_MOUSE;
-        inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, inputs, sizeof(INPUT));
+        const int width = GetSystemMetrics(SM_CXSCREEN);
+        const int height = GetSystemMetrics(SM_CYSCREEN);
+        INPUT inputs[3] = {};
+        for (INPUT& input : inputs) {
+            input.type = INPUT_MOUSE;
+            // Normalised so that the system's scaling back gives the same pixel.
+            input.mi.dx =
+                static_cast<LONG>((static_cast<LONGLONG>(screen.x) * 65536 + width - 1) / width);
+            input.mi.dy =
+                static_cast<LONG>((static_cast<LONGLONG>(screen.y) * 65536 + height - 1) / height);
+            input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+        }
+        inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+        inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+        SendInput(3, inputs, sizeof(INPUT));
         // Two clicks on one spot would make a double click.
         Sleep(GetDoubleClickTime() / 2);
     }
@@ -291,6 +305,11 @@ public:
         RECT rect{};
         GetClientRect(wnd, &rect);
         ClickAt(wnd, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    }
+    // Clicks a control and waits until it has the keyboard focus.
+    bool ClickToFocus(HWND control) const {
+        ClickMiddle(control);
+        return WaitFor([this, control] { return Focus() == control; });
     }
     static bool ClickRow(HWND list, int row) {
         RECT rect{};
@@ -623,7 +642,7 @@ class TypingTest : public ::testing::TestWithParam<Typing> {};
 TEST_P(TypingTest, ConvertsAndRewritesTheValueField) {
     const Typing t = GetParam();
     RunConverter([&t](Window& w) {
-        Window::ClickMiddle(w.value);
+        ASSERT_TRUE(w.ClickToFocus(w.value));
         Window::Type(t.keys);
         EXPECT_TRUE(w.Shows(w.value, t.shown));
         EXPECT_TRUE(w.Shows(w.result, t.shown));
@@ -647,7 +666,7 @@ INSTANTIATE_TEST_SUITE_P(
 // After '05' is rewritten as '5' the caret is at the start of the field, nothing selected.
 TEST(ConverterWindow, RewrittenValueLeavesTheCaretAtTheStart) {
     RunConverter([](Window& w) {
-        Window::ClickMiddle(w.value);
+        ASSERT_TRUE(w.ClickToFocus(w.value));
         Window::Type(L"{END}{S-HOME}5{HOME}0");
         ASSERT_TRUE(w.Shows(w.value, L"5"));
         DWORD start = 1;
@@ -665,7 +684,7 @@ TEST(ConverterWindow, RewrittenValueLeavesTheCaretAtTheStart) {
 TEST(ConverterWindow, EmptiedValueFieldShowsTheMessageAndRestoresThePreviousValue) {
     RunConverter([](Window& w) {
         ASSERT_TRUE(w.SelectCategory(L"Length/Distance"));
-        Window::ClickMiddle(w.value);
+        ASSERT_TRUE(w.ClickToFocus(w.value));
         Window::Type(L"{END}{S-HOME}25");
         ASSERT_TRUE(w.Shows(w.result, L"25"));
         Window::Type(L"{BACK}");
@@ -793,13 +812,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Closing{"Enter",
                 [](Window& w) {
-                    Window::ClickMiddle(w.value);
+                    ASSERT_TRUE(w.ClickToFocus(w.value));
                     Window::Type(L"{RETURN}");
                 },
                 IDOK},
         Closing{"Escape",
                 [](Window& w) {
-                    Window::ClickMiddle(w.value);
+                    ASSERT_TRUE(w.ClickToFocus(w.value));
                     Window::Type(L"{ESC}");
                 },
                 IDCANCEL},
