@@ -11,9 +11,25 @@
 // figures hold the program's whole start as a user sees it: process creation, start-up code,
 // the window's initialisation and its first paint. The two programs alternate, after one
 // unmeasured start each, and each start ends by posting WM_CLOSE.
+//
+// Keystroke to shown result. The harness opens the converter window itself, converting
+// Kilometer to Meter, and once the window is idle a timer of the window's thread runs the
+// measurement there, with nothing between the clock and the window: for each of 1,000 digits
+// typed at the end of the value field the clock starts, the value field gets the key message
+// of the digit (WM_CHAR, what a key press becomes), and the clock stops when WM_GETTEXT of the
+// result field gives a text other than the one it held before. Every twelfth digit starts a
+// new number over the selected text (the selection is made off the clock), so the value never
+// leaves the form in which it is typed. The yardstick is the cost of one WM_SETTEXT plus one
+// WM_GETTEXT on the same result field, over as many alternating texts. Painting is not timed:
+// the result field repaints later, when the thread is idle, as after any WM_SETTEXT.
+#include "framework/app.h"
+#include "res/resource.h"
+#include "ui/converter_dlg.h"
+
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cwchar>
 #include <optional>
@@ -25,6 +41,9 @@ namespace {
 constexpr int kDefaultRepetitions = 15;
 constexpr DWORD kStartTimeoutMs = 30000;
 constexpr DWORD kExitTimeoutMs = 10000;
+constexpr int kKeystrokes = 1000;
+constexpr int kDigitsPerNumber = 12;
+constexpr double kShownTimeoutSeconds = 1.0;
 
 double Seconds(LONGLONG ticks) {
     LARGE_INTEGER frequency;
@@ -162,6 +181,174 @@ bool BenchStartup(const std::wstring& quantik, const std::wstring& baseline, int
     return true;
 }
 
+double Percentile(std::vector<double> values, double fraction) {
+    if (values.empty()) {
+        return 0.0;
+    }
+    std::sort(values.begin(), values.end());
+    const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1));
+    return values[index];
+}
+
+// Like Quantik's application object, it gives the window's thread the dialog colours.
+class CBenchApp : public CWinApp {
+public:
+    bool InitInstance() override {
+        SetDialogBkColor(RGB(204, 235, 255), RGB(0, 0, 0));
+        return true;
+    }
+};
+
+std::wstring Text(HWND wnd) {
+    std::array<wchar_t, 64> text{};
+    const LRESULT length =
+        SendMessageW(wnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return std::wstring(text.data(), static_cast<std::size_t>(length));
+}
+
+// Reads the field until its text differs from before, letting the thread handle what is
+// pending between reads; false if it does not change within kShownTimeoutSeconds.
+bool WaitForNewText(HWND field, const std::wstring& before, LONGLONG start) {
+    while (Text(field) == before) {
+        if (Seconds(Now() - start) > kShownTimeoutSeconds) {
+            return false;
+        }
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    return true;
+}
+
+bool SelectRow(HWND list, int row) {
+    LVITEMW item = {};
+    item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    return SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                        reinterpret_cast<LPARAM>(&item)) != 0;
+}
+
+// Picks "Length/Distance", Kilometer to Meter, and gives the value field the focus; false
+// when the window does not have them.
+bool SetUpKilometreToMetre(HWND dialog) {
+    const HWND tree = GetDlgItem(dialog, IDC_CATEGORY_TREE);
+    for (auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+         item; item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT,
+                                                               reinterpret_cast<LPARAM>(item)))) {
+        std::array<wchar_t, 64> text{};
+        TVITEMW tvi = {};
+        tvi.mask = TVIF_TEXT;
+        tvi.hItem = item;
+        tvi.pszText = text.data();
+        tvi.cchTextMax = static_cast<int>(text.size());
+        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tvi));
+        if (std::wstring_view(text.data()) == L"Length/Distance") {
+            SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+            break;
+        }
+    }
+    LVFINDINFOW find = {};
+    find.flags = LVFI_STRING;
+    const HWND from = GetDlgItem(dialog, IDC_FROM_LIST);
+    const HWND to = GetDlgItem(dialog, IDC_TO_LIST);
+    find.psz = L"Kilometer";
+    const auto kilometre = static_cast<int>(SendMessageW(
+        from, LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+    find.psz = L"Meter";
+    const auto metre = static_cast<int>(
+        SendMessageW(to, LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+    if (kilometre < 0 || metre < 0 || !SelectRow(from, kilometre) || !SelectRow(to, metre)) {
+        return false;
+    }
+    const HWND value = GetDlgItem(dialog, IDC_VALUE);
+    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(value), TRUE);
+    return true;
+}
+
+struct KeystrokeRun {
+    CConverterDlg* dlg;
+    std::vector<double> keystrokeUs;
+    std::vector<double> setGetUs;
+    int unseen = 0;
+    bool ready = false;
+};
+
+KeystrokeRun* g_pKeystrokeRun = nullptr;
+
+void MeasureKeystrokes(KeystrokeRun& run) {
+    const HWND dialog = run.dlg->GetSafeHwnd();
+    const HWND value = GetDlgItem(dialog, IDC_VALUE);
+    const HWND result = GetDlgItem(dialog, IDC_RESULT);
+    run.ready = SetUpKilometreToMetre(dialog);
+    if (!run.ready) {
+        return;
+    }
+    // A fixed sequence of digits, the same in every run.
+    unsigned seed = 12345;
+    for (int i = 0; i < kKeystrokes; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const bool first = i % kDigitsPerNumber == 0;
+        const wchar_t digit = first ? static_cast<wchar_t>(L'1' + (seed >> 16) % 9)
+                                    : static_cast<wchar_t>(L'0' + (seed >> 16) % 10);
+        if (first) {
+            SendMessageW(value, EM_SETSEL, 0, -1);
+        }
+        const std::wstring before = Text(result);
+        const auto scan = static_cast<LPARAM>(MapVirtualKeyW(digit, MAPVK_VK_TO_VSC));
+        const LONGLONG start = Now();
+        SendMessageW(value, WM_CHAR, digit, 1 | (scan << 16));
+        if (WaitForNewText(result, before, start)) {
+            run.keystrokeUs.push_back(Seconds(Now() - start) * 1e6);
+        } else {
+            ++run.unseen;
+        }
+    }
+    static constexpr const wchar_t* kTexts[] = {L"123456789000", L"1234567890000"};
+    std::array<wchar_t, 64> text{};
+    for (int i = 0; i < kKeystrokes; ++i) {
+        const LONGLONG start = Now();
+        SendMessageW(result, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kTexts[i % 2]));
+        SendMessageW(result, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+        run.setGetUs.push_back(Seconds(Now() - start) * 1e6);
+    }
+}
+
+void CALLBACK KeystrokeTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (g_pKeystrokeRun) {
+        MeasureKeystrokes(*g_pKeystrokeRun);
+        g_pKeystrokeRun->dlg->EndDialog(IDCANCEL);
+    }
+}
+
+bool BenchKeystrokes() {
+    CConverterDlg dlg;
+    KeystrokeRun run{&dlg, {}, {}, 0, false};
+    g_pKeystrokeRun = &run;
+    // A thread timer fires from the window's own message loop, once the window is idle.
+    SetTimer(nullptr, 0, 0, KeystrokeTimerProc);
+    dlg.DoModal();
+    g_pKeystrokeRun = nullptr;
+    if (!run.ready || run.keystrokeUs.empty()) {
+        std::fwprintf(stderr, L"the converter window has no Length/Distance, Kilometer, Meter\n");
+        return false;
+    }
+    const double keystroke = Median(run.keystrokeUs);
+    const double setGet = Median(run.setGetUs);
+    std::wprintf(L"typed digit to shown result, median of %zu digits:\n", run.keystrokeUs.size());
+    std::wprintf(L"  keystroke       %8.1f us (90%% within %.1f us)\n", keystroke,
+                 Percentile(run.keystrokeUs, 0.9));
+    std::wprintf(L"  WM_SETTEXT + WM_GETTEXT on the result field %.1f us (90%% within %.1f us)\n",
+                 setGet, Percentile(run.setGetUs, 0.9));
+    std::wprintf(L"  ratio           %8.2f x (goal: at most 3 x)\n", keystroke / setGet);
+    if (run.unseen > 0) {
+        std::wprintf(L"  %d digits showed no new result within %.0f s\n", run.unseen,
+                     kShownTimeoutSeconds);
+    }
+    return true;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -170,7 +357,11 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     const int repetitions = argc > 3 ? std::max(1, _wtoi(argv[3])) : kDefaultRepetitions;
-    const bool ok = BenchStartup(argv[1], argv[2], repetitions);
+    CBenchApp app;
+    app.InitInstance();
+    const bool startup = BenchStartup(argv[1], argv[2], repetitions);
+    std::fflush(stdout);
+    const bool ok = BenchKeystrokes() && startup;
     std::fflush(stdout);
     return ok ? 0 : 1;
 }
