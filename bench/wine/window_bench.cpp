@@ -66,48 +66,32 @@ double Median(std::vector<double> values) {
     return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
 }
 
-struct ProcessWindow {
-    DWORD processId;
-    HWND hwnd;
-};
+BOOL CALLBACK CollectWindow(HWND wnd, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(wnd);
+    return TRUE;
+}
 
 HWND FindVisibleWindow(DWORD processId) {
-    ProcessWindow search{processId, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<ProcessWindow*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            if (owner == s->processId && IsWindowVisible(hwnd)) {
-                s->hwnd = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.hwnd;
-}
-
-bool HasNoUpdateRegion(HWND hwnd) {
-    return !GetUpdateRect(hwnd, nullptr, FALSE);
-}
-
-bool IsCompletelyPainted(HWND hwnd) {
-    if (!HasNoUpdateRegion(hwnd)) {
-        return false;
+    std::vector<HWND> windows;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    for (const HWND wnd : windows) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(wnd, &owner);
+        if (owner == processId && IsWindowVisible(wnd)) {
+            return wnd;
+        }
     }
-    bool painted = true;
-    EnumChildWindows(
-        hwnd,
-        [](HWND child, LPARAM param) -> BOOL {
-            if (!HasNoUpdateRegion(child)) {
-                *reinterpret_cast<bool*>(param) = false;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&painted));
-    return painted;
+    return nullptr;
+}
+
+bool HasUpdateRegion(HWND wnd) {
+    return GetUpdateRect(wnd, nullptr, FALSE) != FALSE;
+}
+
+bool IsCompletelyPainted(HWND wnd) {
+    std::vector<HWND> windows{wnd};
+    EnumChildWindows(wnd, CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return std::none_of(windows.begin(), windows.end(), HasUpdateRegion);
 }
 
 // Seconds from CreateProcess to the first complete paint of the program's window, or nothing

@@ -22,6 +22,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -56,39 +57,33 @@ bool IsDialog(HWND hwnd) {
     return std::wcscmp(name, kDialogClass) == 0;
 }
 
+BOOL CALLBACK CollectWindow(HWND wnd, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(wnd);
+    return TRUE;
+}
+
+// A visible top-level dialog with this owner (none for the converter window) and, unless
+// caption is null, this caption.
+HWND FindDialog(HWND owner, const wchar_t* caption) {
+    std::vector<HWND> windows;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    for (const HWND wnd : windows) {
+        if (IsWindowVisible(wnd) && IsDialog(wnd) && GetWindow(wnd, GW_OWNER) == owner &&
+            (!caption || WindowText(wnd) == caption)) {
+            return wnd;
+        }
+    }
+    return nullptr;
+}
+
 // The converter window: a visible top-level dialog captioned "Quantik" with no owner. A
 // message box has the same caption but is owned by the converter window.
 HWND FindConverter() {
-    HWND found = nullptr;
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            if (IsWindowVisible(hwnd) && IsDialog(hwnd) && !GetWindow(hwnd, GW_OWNER) &&
-                WindowText(hwnd) == kTitle) {
-                *reinterpret_cast<HWND*>(param) = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+    return FindDialog(nullptr, kTitle);
 }
 
 HWND FindMessageBox(HWND owner) {
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search{owner, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            if (IsWindowVisible(hwnd) && IsDialog(hwnd) && GetWindow(hwnd, GW_OWNER) == s->owner) {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindDialog(owner, nullptr);
 }
 
 // A block of memory in the process that owns a window, so that messages whose parameters

@@ -405,41 +405,23 @@ private:
         }
         return narrow;
     }
-    HWND FindDialog() const {
-        struct Search {
-            HWND found;
-        } search{nullptr};
-        EnumThreadWindows(
-            m_uiThread,
-            [](HWND wnd, LPARAM param) -> BOOL {
-                if (IsClass(wnd, L"#32770") && IsWindowVisible(wnd) && !GetWindow(wnd, GW_OWNER)) {
-                    reinterpret_cast<Search*>(param)->found = wnd;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+    static BOOL CALLBACK CollectWindow(HWND wnd, LPARAM windows) {
+        reinterpret_cast<std::vector<HWND>*>(windows)->push_back(wnd);
+        return TRUE;
     }
-    HWND FindOwnedDialog() const {
-        struct Search {
-            HWND owner;
-            HWND found;
-        } search{m_hWnd, nullptr};
-        EnumThreadWindows(
-            m_uiThread,
-            [](HWND wnd, LPARAM param) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(param);
-                if (IsClass(wnd, L"#32770") && IsWindowVisible(wnd) &&
-                    GetWindow(wnd, GW_OWNER) == s->owner) {
-                    s->found = wnd;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+    // A visible dialog of the window's thread with this owner (none: the converter window).
+    HWND FindDialog(HWND owner = nullptr) const {
+        std::vector<HWND> windows;
+        EnumThreadWindows(m_uiThread, CollectWindow, reinterpret_cast<LPARAM>(&windows));
+        for (const HWND wnd : windows) {
+            if (IsClass(wnd, L"#32770") && IsWindowVisible(wnd) &&
+                GetWindow(wnd, GW_OWNER) == owner) {
+                return wnd;
+            }
+        }
+        return nullptr;
     }
+    HWND FindOwnedDialog() const { return FindDialog(m_hWnd); }
 
     const CConverterDlg& m_dlg;
     DWORD m_uiThread;
