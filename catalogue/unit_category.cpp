@@ -1,6 +1,7 @@
 #include "catalogue/unit_category.h"
 
 #include <cmath>
+#include <limits>
 
 void CUnitCategory::SetUnitList(std::wstring_view list) {
     m_arrUnits.clear();
@@ -19,6 +20,9 @@ int CUnitCategory::GetUnitCount() const {
 }
 
 double CUnitCategory::GetFactor(int from, int to) const {
-    const auto n = static_cast<std::size_t>(GetUnitCount());
-    return m_arrFactors[static_cast<std::size_t>(from) * n + static_cast<std::size_t>(to)];
+    const int n = GetUnitCount();
+    if (from < 0 || from >= n || to < 0 || to >= n)
+        return std::numeric_limits<double>::quiet_NaN();
+    return m_arrFactors[static_cast<std::size_t>(from) * static_cast<std::size_t>(n) +
+                        static_cast<std::size_t>(to)];
 }

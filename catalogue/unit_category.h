@@ -24,7 +24,8 @@ public:
     // trailing zeros that nothing reads.
     int GetUnitCount() const;
 
-    // Element from * N + to of the factor table; callers pass indices in 0..N-1.
+    // Element from * N + to of the factor table: the number of units `to` in one unit `from`.
+    // NaN when either index lies outside 0..N-1.
     double GetFactor(int from, int to) const;
 
     std::wstring m_strName;

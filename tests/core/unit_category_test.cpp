@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <utility>
+
 #include <string>
 #include <vector>
 
@@ -72,6 +76,8 @@ TEST(AddCategory, DerivesTheLowerTriangleAsReciprocals) {
     EXPECT_EQ(category.GetFactor(0, 1), 4.0);
     EXPECT_EQ(category.GetFactor(1, 0), 0.25);
     EXPECT_EQ(category.GetFactor(1, 1), 1.0);
+    for (const auto& [from, to] : {std::pair{-1, 0}, {0, -1}, {2, 0}, {0, 2}})
+        EXPECT_TRUE(std::isnan(category.GetFactor(from, to))) << from << " -> " << to;
 }
 
 TEST(AddCategory, IgnoresWhatLiesBelowTheDiagonal) {
