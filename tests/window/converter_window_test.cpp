@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <cstring>
 #include <cwctype>
 #include <functional>
@@ -40,7 +41,10 @@ constexpr std::chrono::milliseconds kTimeout = 5s;
 // the dialog colours; its title, the caption of every message box, is this program's name.
 class CTestApp : public CWinApp {
 public:
-    bool InitInstance() override { return false; }
+    bool InitInstance() override {
+        SetDialogBkColor(kDialogBk, RGB(0, 0, 0));
+        return true;
+    }
 };
 
 // Runs functions on the main thread, inside whichever message loop it is in, so that the
@@ -48,8 +52,10 @@ public:
 class CMainThreadCall {
 public:
     static void Create() {
-        const WNDCLASSW wc{0,       WndProc, 0,       0,       GetModuleHandleW(nullptr),
-                           nullptr, nullptr, nullptr, nullptr, kClassName};
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = WndProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = kClassName;
         RegisterClassW(&wc);
         s_hWnd = CreateWindowW(kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
@@ -108,7 +114,7 @@ std::vector<INPUT> KeyInputs(std::wstring_view keys) {
     static constexpr Named kNamed[] = {
         {L"{END}", VK_END, 0},       {L"{HOME}", VK_HOME, 0},     {L"{S-HOME}", VK_HOME, VK_SHIFT},
         {L"{BACK}", VK_BACK, 0},     {L"{RETURN}", VK_RETURN, 0}, {L"{ESC}", VK_ESCAPE, 0},
-        {L"{C-V}", 'V', VK_CONTROL},
+        {L"{C-V}", 'V', VK_CONTROL}, {L"{F1}", VK_F1, 0},
     };
     std::vector<INPUT> inputs;
     auto press = [&inputs](WORD vk, bool up) {
@@ -367,13 +373,13 @@ public:
         Type(L"{C-V}");
     }
 
-    // The message box that the window's thread shows over the window, once it is visible.
+    // The message box that the window's thread shows, once it is visible.
     HWND WaitForMessageBox() const {
         HWND box = nullptr;
-        WaitFor([&] { return (box = FindOwnedDialog()) != nullptr; });
+        WaitFor([&] { return (box = FindOtherDialog()) != nullptr; });
         return box;
     }
-    bool HasMessageBox() const { return FindOwnedDialog() != nullptr; }
+    bool HasMessageBox() const { return FindOtherDialog() != nullptr; }
     // Presses the OK button of the message box and waits until it has gone.
     bool CloseMessageBox(HWND box) const {
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
@@ -383,7 +389,7 @@ public:
     // Closes the window (and a message box left open by a failed check) if it is still open.
     void Close() const {
         for (int i = 0; i < 10 && IsWindow(m_hWnd); ++i) {
-            if (const HWND box = FindOwnedDialog()) {
+            if (const HWND box = FindOtherDialog()) {
                 CloseMessageBox(box);
             }
             PostMessageW(m_hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
@@ -409,19 +415,31 @@ private:
         reinterpret_cast<std::vector<HWND>*>(windows)->push_back(wnd);
         return TRUE;
     }
-    // A visible dialog of the window's thread with this owner (none: the converter window).
-    HWND FindDialog(HWND owner = nullptr) const {
-        std::vector<HWND> windows;
-        EnumThreadWindows(m_uiThread, CollectWindow, reinterpret_cast<LPARAM>(&windows));
-        for (const HWND wnd : windows) {
-            if (IsClass(wnd, L"#32770") && IsWindowVisible(wnd) &&
-                GetWindow(wnd, GW_OWNER) == owner) {
+    // The converter window: the visible dialog of the window's thread that has no owner.
+    HWND FindDialog() const {
+        for (const HWND wnd : ThreadDialogs()) {
+            if (!GetWindow(wnd, GW_OWNER)) {
                 return wnd;
             }
         }
         return nullptr;
     }
-    HWND FindOwnedDialog() const { return FindDialog(m_hWnd); }
+    // Any other visible dialog of the window's thread: a message box.
+    HWND FindOtherDialog() const {
+        for (const HWND wnd : ThreadDialogs()) {
+            if (wnd != m_hWnd) {
+                return wnd;
+            }
+        }
+        return nullptr;
+    }
+    std::vector<HWND> ThreadDialogs() const {
+        std::vector<HWND> windows;
+        EnumThreadWindows(m_uiThread, CollectWindow, reinterpret_cast<LPARAM>(&windows));
+        std::erase_if(windows,
+                      [](HWND wnd) { return !IsClass(wnd, L"#32770") || !IsWindowVisible(wnd); });
+        return windows;
+    }
 
     const CConverterDlg& m_dlg;
     DWORD m_uiThread;
@@ -432,6 +450,8 @@ private:
 // window if the script left it open, and returns what DoModal returned.
 INT_PTR RunConverter(const std::function<void(Window&)>& script) {
     CConverterDlg dlg;
+    // As in Quantik, the window is the application's main window while it runs.
+    CWinApp::GetApp()->m_pMainWnd = &dlg;
     Window window(dlg, GetCurrentThreadId());
     std::thread driver([&] {
         if (window.Attach()) {
@@ -443,6 +463,7 @@ INT_PTR RunConverter(const std::function<void(Window&)>& script) {
     });
     const INT_PTR modalResult = dlg.DoModal();
     driver.join();
+    CWinApp::GetApp()->m_pMainWnd = nullptr;
     return modalResult;
 }
 
@@ -457,6 +478,7 @@ std::wstring AppTitle() {
 // Checks the message box of a failed read: caption, text and background, then presses OK.
 void ExpectPleaseEnterBox(const Window& w, HWND box) {
     ASSERT_NE(box, nullptr) << "no message box";
+    EXPECT_EQ(GetWindow(box, GW_OWNER), w.Hwnd());
     EXPECT_EQ(Text(box), AppTitle());
     EXPECT_EQ(Text(GetDlgItem(box, kMessageTextId)), kPleaseEnter);
     EXPECT_TRUE(w.CloseMessageBox(box));
@@ -674,6 +696,7 @@ TEST(ConverterWindow, EmptiedValueFieldShowsTheMessageAndRestoresThePreviousValu
         Window::Type(L"{BACK}");
         const HWND box = w.WaitForMessageBox();
         ASSERT_NE(box, nullptr) << "no message box";
+        EXPECT_EQ(GetWindow(box, GW_OWNER), w.Hwnd());
         EXPECT_EQ(Text(box), AppTitle());
         EXPECT_EQ(Text(GetDlgItem(box, kMessageTextId)), kPleaseEnter);
 
@@ -755,6 +778,7 @@ TEST(ConverterWindow, InfiniteResultIsReportedAtTheNextConversion) {
         w.Paste(L"1e300");
         ASSERT_TRUE(w.Shows(w.result, L"1.#INF"));
         EXPECT_TRUE(w.Shows(w.value, L"1e+300"));
+        EXPECT_TRUE(std::isinf(w.State().result));
 
         Window::ClickMiddle(GetDlgItem(w.Hwnd(), IDC_CONVERT));
         ExpectPleaseEnterBox(w, w.WaitForMessageBox());
@@ -830,12 +854,26 @@ TEST(ConverterWindow, EnterWithAFieldThatIsNotANumberKeepsTheWindowOpen) {
     EXPECT_EQ(modalResult, IDCANCEL);
 }
 
+// F1 asks for help; there is no help file, so a notice says so, and the window stays open.
+TEST(ConverterWindow, F1ShowsThatNoHelpIsAvailable) {
+    RunConverter([](Window& w) {
+        Window::Type(L"{F1}");
+        const HWND box = w.WaitForMessageBox();
+        ASSERT_NE(box, nullptr) << "no help notice";
+        EXPECT_EQ(GetWindow(box, GW_OWNER), w.Hwnd());
+        EXPECT_EQ(Text(box), AppTitle());
+        EXPECT_FALSE(Text(GetDlgItem(box, kMessageTextId)).empty());
+        EXPECT_TRUE(w.CloseMessageBox(box));
+        EXPECT_TRUE(w.IsOpen());
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     CTestApp app;
-    app.SetDialogBkColor(kDialogBk, RGB(0, 0, 0));
+    app.InitInstance();
     CMainThreadCall::Create();
     return RUN_ALL_TESTS();
 }
