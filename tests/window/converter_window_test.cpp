@@ -23,6 +23,7 @@
 #include <cwctype>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -95,6 +96,15 @@ std::wstring Text(HWND wnd) {
     const LRESULT length =
         SendMessageW(wnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     return std::wstring(text.data(), static_cast<std::size_t>(length));
+}
+
+// ASCII for test messages; other characters show as '?'.
+std::string Narrow(std::wstring_view text) {
+    std::string narrow;
+    for (const wchar_t c : text) {
+        narrow += c < 128 ? static_cast<char>(c) : '?';
+    }
+    return narrow;
 }
 
 bool IsClass(HWND wnd, std::wstring_view name) {
@@ -386,8 +396,12 @@ public:
                      reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
         return WaitFor([box] { return !IsWindow(box); });
     }
-    // Closes the window (and a message box left open by a failed check) if it is still open.
-    void Close() const {
+    // Closes the window (and a message box left open by a failed check) if it is still open,
+    // also when it never became visible.
+    void Close() {
+        if (!m_hWnd) {
+            CMainThreadCall::Run([this] { m_hWnd = m_dlg.GetSafeHwnd(); });
+        }
         for (int i = 0; i < 10 && IsWindow(m_hWnd); ++i) {
             if (const HWND box = FindOtherDialog()) {
                 CloseMessageBox(box);
@@ -404,13 +418,6 @@ public:
     HWND to = nullptr;
 
 private:
-    static std::string Narrow(std::wstring_view text) {
-        std::string narrow;
-        for (const wchar_t c : text) {
-            narrow += c < 128 ? static_cast<char>(c) : '?';
-        }
-        return narrow;
-    }
     static BOOL CALLBACK CollectWindow(HWND wnd, LPARAM windows) {
         reinterpret_cast<std::vector<HWND>*>(windows)->push_back(wnd);
         return TRUE;
@@ -456,10 +463,10 @@ INT_PTR RunConverter(const std::function<void(Window&)>& script) {
     std::thread driver([&] {
         if (window.Attach()) {
             script(window);
-            window.Close();
         } else {
             ADD_FAILURE() << "the converter window did not open";
         }
+        window.Close();
     });
     const INT_PTR modalResult = dlg.DoModal();
     driver.join();
@@ -581,6 +588,11 @@ struct ClickedConversion {
     const wchar_t* shown;
 };
 
+void PrintTo(const ClickedConversion& c, std::ostream* os) {
+    *os << Narrow(c.value) << " " << Narrow(c.fromUnit) << " to " << Narrow(c.toUnit) << " in "
+        << Narrow(c.category);
+}
+
 class ClickedConversionTest : public ::testing::TestWithParam<ClickedConversion> {};
 
 // A click on a From row and then on a To row converts between those two units.
@@ -638,6 +650,10 @@ struct Typing {
     const wchar_t* shown;
     double value;
 };
+
+void PrintTo(const Typing& t, std::ostream* os) {
+    *os << "keys " << Narrow(t.keys);
+}
 
 class TypingTest : public ::testing::TestWithParam<Typing> {};
 
@@ -745,6 +761,10 @@ struct Pasting {
     const wchar_t* shown;
 };
 
+void PrintTo(const Pasting& p, std::ostream* os) {
+    *os << "pasted '" << Narrow(p.text) << "'";
+}
+
 class PasteTest : public ::testing::TestWithParam<Pasting> {};
 
 // Pasted text is not filtered: what reads as a number converts and is shown in the shown
@@ -799,6 +819,10 @@ struct Closing {
     std::function<void(Window&)> action;
     INT_PTR modalResult;
 };
+
+void PrintTo(const Closing& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ClosingTest : public ::testing::TestWithParam<Closing> {};
 
