@@ -491,8 +491,8 @@ void ExpectPleaseEnterBox(const Window& w, HWND box) {
     EXPECT_TRUE(w.CloseMessageBox(box));
 }
 
-CCatalogue& Catalogue() {
-    static CCatalogue catalogue = [] {
+const CCatalogue& Catalogue() {
+    static const CCatalogue catalogue = [] {
         CCatalogue c;
         c.BuildCatalogue();
         return c;
