@@ -59,8 +59,9 @@ void CWinApp::SetDialogBkColor(COLORREF bk, COLORREF text) {
 }
 
 void CWinApp::OnHelp() {
-    AppMessageBox(m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr,
-                  L"No help is available for this program.", MB_OK | MB_ICONINFORMATION);
+    const HWND main = m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr;
+    AppMessageBox(main ? main : GetActiveWindow(), L"No help is available for this program.",
+                  MB_OK | MB_ICONINFORMATION);
 }
 
 LRESULT CALLBACK CWinApp::CbtHookProc(int code, WPARAM wParam, LPARAM lParam) {

@@ -28,7 +28,8 @@ public:
     // background with text colour text. Editable edit fields keep the system colours.
     void SetDialogBkColor(COLORREF bk, COLORREF text);
 
-    // The Help command (F1): there is no help file, so it says so.
+    // The Help command (F1): there is no help file, so it says so, over the main window or
+    // else the active window of the thread.
     virtual void OnHelp();
 
     CWnd* m_pMainWnd = nullptr;

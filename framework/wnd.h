@@ -118,3 +118,19 @@ private:
     const Message* m_pCurrentMessage = nullptr;
     bool m_bOwnsWindow = false;
 };
+
+// Switches a window's redrawing off while it lives, so that a run of changes costs no
+// painting; then switches it on again and repaints the window once.
+class CRedrawGuard {
+public:
+    explicit CRedrawGuard(const CWnd& wnd) : m_wnd(wnd) { wnd.SendMessage(WM_SETREDRAW, FALSE); }
+    ~CRedrawGuard() {
+        m_wnd.SendMessage(WM_SETREDRAW, TRUE);
+        m_wnd.Invalidate();
+    }
+    CRedrawGuard(const CRedrawGuard&) = delete;
+    CRedrawGuard& operator=(const CRedrawGuard&) = delete;
+
+private:
+    const CWnd& m_wnd;
+};

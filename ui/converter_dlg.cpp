@@ -62,8 +62,11 @@ void CConverterDlg::BuildCatalogue() {
 }
 
 void CConverterDlg::InitCategoryTree() {
-    for (int i = 0; i < m_categories.GetCount(); ++i)
-        m_treeCategories.InsertItem(m_categories[i].m_strName.c_str(), 0, 1);
+    {
+        const CRedrawGuard noRedraw(m_treeCategories);
+        for (int i = 0; i < m_categories.GetCount(); ++i)
+            m_treeCategories.InsertItem(m_categories[i].m_strName.c_str(), 0, 1);
+    }
     if (const HTREEITEM root = m_treeCategories.GetRootItem())
         m_treeCategories.SelectItem(root);
 }
@@ -86,11 +89,15 @@ void CConverterDlg::OnSelChangedCategory(const NMTREEVIEWW& notify) {
         m_nCategory = found;
     if (!m_categories.IsValidIndex(m_nCategory))
         return;
-    m_listFrom.DeleteAllItems();
-    m_listTo.DeleteAllItems();
-    for (const std::wstring& unit : m_categories[m_nCategory].m_arrUnits) {
-        m_listFrom.AddItem(unit.c_str());
-        m_listTo.AddItem(unit.c_str());
+    {
+        const CRedrawGuard noRedrawFrom(m_listFrom);
+        const CRedrawGuard noRedrawTo(m_listTo);
+        m_listFrom.DeleteAllItems();
+        m_listTo.DeleteAllItems();
+        for (const std::wstring& unit : m_categories[m_nCategory].m_arrUnits) {
+            m_listFrom.AddItem(unit.c_str());
+            m_listTo.AddItem(unit.c_str());
+        }
     }
     m_nToUnit = 0;
     m_nFromUnit = 0;
