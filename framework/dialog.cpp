@@ -3,6 +3,7 @@
 #include "framework/app.h"
 #include "framework/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -69,6 +70,19 @@ bool CDialog::UpdateData(bool bSaveAndValidate) {
     return !dx.Failed();
 }
 
+HWND CDialog::GetControl(int id) {
+    for (const auto& [controlId, control] : m_arrControls) {
+        if (controlId == id && IsWindow(control) && ::GetParent(control) == m_hWnd &&
+            ::GetDlgCtrlID(control) == id)
+            return control;
+    }
+    std::erase_if(m_arrControls, [id](const auto& entry) { return entry.first == id; });
+    const HWND control = GetDlgItem(id);
+    if (control)
+        m_arrControls.emplace_back(id, control);
+    return control;
+}
+
 bool CDialog::OnInitDialog() {
     UpdateData(false);
     return true;
@@ -107,9 +121,7 @@ bool CDialog::ProcessMessage(Message& m) {
 
 bool CDialog::ReflectToControl(Message& m) const {
     const HWND control = SendingControl(m);
-    if (!control || control == m_hWnd)
-        return false;
-    CWnd* object = FromHandleAttached(control);
+    CWnd* object = control ? FindChildObject(control) : nullptr;
     if (!object)
         return false;
     Message reflected{m.message + WM_REFLECT_BASE, m.wParam, m.lParam};
@@ -122,8 +134,10 @@ bool CDialog::ReflectToControl(Message& m) const {
 bool CDialog::Dispatch(Message& m) {
     if (ReflectToControl(m))
         return true;
+    // While the exchange runs, control notifications are left to the dialog manager, which
+    // ignores them.
     if (m_bExchanging && SendingControl(m) && m.message != WM_DRAWITEM)
-        return true;
+        return false;
     return ProcessMessage(m);
 }
 
@@ -140,6 +154,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND wnd, UINT message, WPARAM wParam, LPAR
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(wnd, DWLP_USER, 0);
         self->m_hWnd = nullptr;
+        self->m_arrControls.clear();
         return FALSE;
     }
     Message m{message, wParam, lParam};
@@ -147,7 +162,9 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND wnd, UINT message, WPARAM wParam, LPAR
         return FALSE;
     if (ReturnsResultDirectly(message))
         return m.result;
-    SetWindowLongPtrW(wnd, DWLP_MSGRESULT, m.result);
+    // Reading the slot is cheap, writing it is not: write only a changed result.
+    if (GetWindowLongPtrW(wnd, DWLP_MSGRESULT) != m.result)
+        SetWindowLongPtrW(wnd, DWLP_MSGRESULT, m.result);
     return TRUE;
 }
 
@@ -160,13 +177,15 @@ void CDataExchange::Fail(HWND ctrl, const wchar_t* message) {
 }
 
 void DDX_Control(CDataExchange& dx, int id, CWnd& control) {
-    if (!control.GetSafeHwnd())
-        control.SubclassDlgItem(id, dx.Dialog().GetSafeHwnd());
+    if (!control.GetSafeHwnd() && control.SubclassWindow(dx.Dialog().GetControl(id)))
+        dx.Dialog().AddChildObject(control);
 }
 
 void DDX_Text(CDataExchange& dx, int id, double& value) {
-    const HWND field = dx.Dialog().GetDlgItem(id);
-    if (dx.Failed() || !field)
+    if (dx.Failed())
+        return;
+    const HWND field = dx.Dialog().GetControl(id);
+    if (!field)
         return;
     if (dx.IsSaving()) {
         // Only the first kMaxReadChars characters of a field are read.

@@ -2,6 +2,9 @@
 
 #include "framework/wnd.h"
 
+#include <utility>
+#include <vector>
+
 class CDataExchange;
 
 // Help command id, sent to the dialog when F1 asks for help.
@@ -11,10 +14,10 @@ inline constexpr int ID_HELP = 0xE146;
 // in the dialog's DWLP_USER slot from WM_INITDIALOG to WM_NCDESTROY.
 //
 // Messages pass in this order: WM_NOTIFY, control WM_COMMAND and WM_DRAWITEM go first to
-// the object of the control that sent them (as WM_REFLECT_*), and a control that handles
-// one consumes it; while a data exchange runs, the remaining control notifications are
-// dropped; everything else goes through the message map, and what it does not take gets
-// the dialog manager's default processing.
+// the object of the control that sent them, if DDX_Control bound it (its map sees them as
+// WM_REFLECT_*), and a control that handles one consumes it; while a data exchange runs, the
+// remaining control notifications are dropped; everything else goes through the message map, and
+// what it does not take gets the dialog manager's default processing.
 class CDialog : public CWnd {
 public:
     CDialog(UINT templateId, HWND parent);
@@ -27,6 +30,10 @@ public:
     // Runs DoDataExchange: bSaveAndValidate true reads the fields into the members, false
     // shows the members in the fields. False when a field could not be read.
     bool UpdateData(bool bSaveAndValidate = true);
+
+    // The window of control id, or null. A window found once is remembered while it stays
+    // the dialog's child with that id: the data exchange looks its fields up at every run.
+    HWND GetControl(int id);
 
 protected:
     // Shows the members in the fields; true gives the focus to the first tab stop.
@@ -47,6 +54,7 @@ private:
     UINT m_nTemplateId;
     HWND m_hWndParent;
     bool m_bExchanging = false;
+    std::vector<std::pair<int, HWND>> m_arrControls;
 };
 
 // The state of one run of DoDataExchange. The DDX_ functions do nothing once an exchange
@@ -70,7 +78,8 @@ private:
     bool m_bFailed = false;
 };
 
-// Attaches control to the dialog's control id, once.
+// Attaches control to the dialog's control id, once, and lets the dialog reflect the
+// control's messages to it.
 void DDX_Control(CDataExchange& dx, int id, CWnd& control);
 
 // Exchanges a double with edit field id in the number text format: reading stops the

@@ -3,17 +3,10 @@
 #include <utility>
 #include <vector>
 
-namespace {
-
-// The subclass id of CWnd::SubclassProc: one subclass per window and object.
-constexpr UINT_PTR kSubclassId = 1;
-
-// The window property that points from an attached window to its object.
-constexpr const wchar_t* kObjectProperty = L"CWnd.Object";
-
-} // namespace
-
 CWnd::~CWnd() {
+    LeaveParentObject();
+    for (CWnd* child : m_arrChildObjects)
+        child->m_pParentObject = nullptr;
     if (!m_hWnd)
         return;
     if (m_bOwnsWindow) {
@@ -24,16 +17,13 @@ CWnd::~CWnd() {
 }
 
 bool CWnd::SubclassWindow(HWND wnd) {
-    if (m_hWnd || !IsWindow(wnd) || FromHandleAttached(wnd))
+    if (m_hWnd || !IsWindow(wnd))
         return false;
     m_hWnd = wnd;
     PreSubclassWindow();
-    if (!SetPropW(wnd, kObjectProperty, this)) {
-        m_hWnd = nullptr;
-        return false;
-    }
-    if (!SetWindowSubclass(wnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
-        RemovePropW(wnd, kObjectProperty);
+    // The object is both the subclass's id and its reference data, so that two objects on one
+    // window are two subclasses, each removed by its own object.
+    if (!SetWindowSubclass(wnd, SubclassProc, SubclassId(), reinterpret_cast<DWORD_PTR>(this))) {
         m_hWnd = nullptr;
         return false;
     }
@@ -58,13 +48,30 @@ bool CWnd::Create(const wchar_t* className, const wchar_t* text, DWORD style, co
     return true;
 }
 
-CWnd* CWnd::FromHandleAttached(HWND wnd) {
-    return wnd ? static_cast<CWnd*>(GetPropW(wnd, kObjectProperty)) : nullptr;
+void CWnd::AddChildObject(CWnd& child) {
+    if (child.m_pParentObject == this)
+        return;
+    child.LeaveParentObject();
+    m_arrChildObjects.push_back(&child);
+    child.m_pParentObject = this;
+}
+
+CWnd* CWnd::FindChildObject(HWND wnd) const {
+    for (CWnd* child : m_arrChildObjects) {
+        if (child->m_hWnd == wnd)
+            return child;
+    }
+    return nullptr;
+}
+
+void CWnd::LeaveParentObject() {
+    if (m_pParentObject)
+        std::erase(std::exchange(m_pParentObject, nullptr)->m_arrChildObjects, this);
 }
 
 void CWnd::Detach() {
-    RemoveWindowSubclass(m_hWnd, SubclassProc, kSubclassId);
-    RemovePropW(m_hWnd, kObjectProperty);
+    LeaveParentObject();
+    RemoveWindowSubclass(m_hWnd, SubclassProc, SubclassId());
     m_hWnd = nullptr;
     m_bOwnsWindow = false;
 }

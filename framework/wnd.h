@@ -4,10 +4,11 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 // Messages that a dialog passes on to the control that sent them, before its own map sees
-// them: the original message number plus this base. The control's map answers them like any
-// other message; a control that handles one consumes it.
+// them: the original message number plus WM_REFLECT_BASE. The control's map answers them like
+// any other message; a control that handles one consumes it.
 inline constexpr UINT WM_REFLECT_BASE = WM_APP + 0x3000;
 inline constexpr UINT WM_REFLECT_COMMAND = WM_REFLECT_BASE + WM_COMMAND;
 inline constexpr UINT WM_REFLECT_NOTIFY = WM_REFLECT_BASE + WM_NOTIFY;
@@ -43,9 +44,10 @@ struct Message {
 };
 
 // One C++ object per window. Controls made by a dialog template are attached to their
-// objects by subclassing (SubclassDlgItem, SetWindowSubclass with the object as reference
-// data); a window property leads from the window to its object. Both are removed when the
-// window is destroyed.
+// objects by subclassing (SubclassDlgItem: SetWindowSubclass with the object as reference
+// data); the subclass is removed when the window is destroyed. A parent keeps the objects of
+// the children it reflects messages to (AddChildObject); a child leaves that list when its
+// window is destroyed or its object ends, whichever comes first.
 class CWnd {
 public:
     CWnd() = default;
@@ -55,22 +57,22 @@ public:
 
     HWND GetSafeHwnd() const { return m_hWnd; }
 
-    // Attaches this object to an existing window; false if it is already attached or the
-    // window does not exist.
+    // Attaches this object to an existing window; false if this object is already attached or
+    // the window does not exist.
     bool SubclassWindow(HWND wnd);
     bool SubclassDlgItem(int id, HWND parent) { return SubclassWindow(::GetDlgItem(parent, id)); }
+
+    // Lets the parent reflect its children's messages to child, until child's window is
+    // destroyed.
+    void AddChildObject(CWnd& child);
+    // Passes a message that the parent reflected to this control through its map; true when
+    // the map consumed it.
+    bool ReflectMessage(Message& m) { return ProcessMessage(m); }
 
     // Creates a child window of a registered class and attaches it; the window is then
     // destroyed together with this object.
     bool Create(const wchar_t* className, const wchar_t* text, DWORD style, const RECT& rect,
                 HWND parent, UINT id);
-
-    // The object attached to wnd, or null.
-    static CWnd* FromHandleAttached(HWND wnd);
-
-    // Passes a message that the dialog reflected to this control through its map; true when
-    // the map consumed it.
-    bool ReflectMessage(Message& m) { return ProcessMessage(m); }
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
@@ -107,6 +109,8 @@ protected:
     // The window's original procedure for the message being handled now; only valid inside
     // a handler of a subclassed window.
     LRESULT Default();
+    // The object of child window wnd among those added by AddChildObject, or null.
+    CWnd* FindChildObject(HWND wnd) const;
 
     HWND m_hWnd = nullptr;
 
@@ -114,8 +118,12 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR refData);
     void Detach();
+    void LeaveParentObject();
+    UINT_PTR SubclassId() const { return reinterpret_cast<UINT_PTR>(this); }
 
     const Message* m_pCurrentMessage = nullptr;
+    std::vector<CWnd*> m_arrChildObjects;
+    CWnd* m_pParentObject = nullptr;
     bool m_bOwnsWindow = false;
 };
 
