@@ -23,7 +23,7 @@ public:
     CDialog(UINT templateId, HWND parent);
 
     // Creates the dialog and runs it until EndDialog; returns the value given to EndDialog,
-    // or -1 when the dialog could not be created.
+    // or -1 when the dialog could not be created (0 when the parent window is not valid).
     INT_PTR DoModal();
     void EndDialog(INT_PTR result) const;
 
