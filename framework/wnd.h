@@ -44,7 +44,7 @@ struct Message {
 };
 
 // One C++ object per window. Controls made by a dialog template are attached to their
-// objects by subclassing (SubclassDlgItem: SetWindowSubclass with the object as reference
+// objects by subclassing (SubclassWindow: SetWindowSubclass with the object as reference
 // data); the subclass is removed when the window is destroyed. A parent keeps the objects of
 // the children it reflects messages to (AddChildObject); a child leaves that list when its
 // window is destroyed or its object ends, whichever comes first.
@@ -60,7 +60,6 @@ public:
     // Attaches this object to an existing window; false if this object is already attached or
     // the window does not exist.
     bool SubclassWindow(HWND wnd);
-    bool SubclassDlgItem(int id, HWND parent) { return SubclassWindow(::GetDlgItem(parent, id)); }
 
     // Lets the parent reflect its children's messages to child, until child's window is
     // destroyed.

@@ -18,8 +18,6 @@ public:
     // The last value read from the value field and the last result computed.
     double GetValue() const { return m_dValue; }
     double GetResult() const { return m_dResult; }
-    const CCatalogue& GetCatalogue() const { return m_categories; }
-    bool IsInitialized() const { return m_bInitialized; }
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
