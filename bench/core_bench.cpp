@@ -5,6 +5,7 @@
 #include "catalogue/catalogue_data.h"
 #include "catalogue/convert.h"
 #include "framework/number_text.h"
+#include "tests/built_catalogue.h"
 
 #include <benchmark/benchmark.h>
 
@@ -123,18 +124,9 @@ void Strtod(benchmark::State& state) {
 }
 BENCHMARK(Strtod);
 
-const CCatalogue& Catalogue() {
-    static const CCatalogue catalogue = [] {
-        CCatalogue c;
-        c.BuildCatalogue();
-        return c;
-    }();
-    return catalogue;
-}
-
 // Every ordered pair of units of one category in turn.
 void ConvertAcross(benchmark::State& state, int category) {
-    const CCatalogue& catalogue = Catalogue();
+    const CCatalogue& catalogue = BuiltCatalogue();
     const int units = catalogue.IsValidIndex(category) ? catalogue[category].GetUnitCount() : 0;
     if (units == 0) {
         state.SkipWithError("category has no units");

@@ -107,18 +107,18 @@ void CConverterDlg::OnSelChangedCategory(const NMTREEVIEWW& notify) {
 }
 
 void CConverterDlg::OnItemChangedFrom() {
-    const int row = m_listFrom.GetNextItem(-1, LVNI_SELECTED);
-    if (row < 0)
-        return;
-    m_nFromUnit = row;
-    OnConvert();
+    TakeSelectedUnit(m_listFrom, m_nFromUnit);
 }
 
 void CConverterDlg::OnItemChangedTo() {
-    const int row = m_listTo.GetNextItem(-1, LVNI_SELECTED);
+    TakeSelectedUnit(m_listTo, m_nToUnit);
+}
+
+void CConverterDlg::TakeSelectedUnit(const CListCtrl& list, int& unit) {
+    const int row = list.GetNextItem(-1, LVNI_SELECTED);
     if (row < 0)
         return;
-    m_nToUnit = row;
+    unit = row;
     OnConvert();
 }
 

@@ -32,6 +32,9 @@ private:
     void OnSelChangedCategory(const NMTREEVIEWW& notify);
     void OnItemChangedFrom();
     void OnItemChangedTo();
+    // The first selected row of list becomes unit, then the value converts; a list without a
+    // selected row leaves unit as it was.
+    void TakeSelectedUnit(const CListCtrl& list, int& unit);
     void OnConvert();
 
     CListCtrl m_listTo;

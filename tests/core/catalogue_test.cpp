@@ -1,5 +1,6 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_data.h"
+#include "tests/built_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -14,20 +15,11 @@
 
 namespace {
 
-const CCatalogue& Built() {
-    static const CCatalogue catalogue = [] {
-        CCatalogue built;
-        built.BuildCatalogue();
-        return built;
-    }();
-    return catalogue;
-}
-
 // The category of that name; fails the test when there is none.
 const CUnitCategory& Category(std::wstring_view name) {
-    const int index = Built().FindCategory(name);
+    const int index = BuiltCatalogue().FindCategory(name);
     EXPECT_GE(index, 0) << "no category " << std::wstring(name);
-    return Built()[std::max(index, 0)];
+    return BuiltCatalogue()[std::max(index, 0)];
 }
 
 int UnitIndex(const CUnitCategory& category, std::wstring_view name) {
@@ -92,7 +84,7 @@ TEST(BuildCatalogue, AddsTheCategoriesInOrderWithTheirUnitCounts) {
         {L"Magnetic Flux Density", 11},
         {L"Luminance", 19},
     };
-    const CCatalogue& catalogue = Built();
+    const CCatalogue& catalogue = BuiltCatalogue();
     ASSERT_EQ(catalogue.GetCount(), 38);
     ASSERT_EQ(std::size(expected), 38u);
     std::size_t names = 0;
@@ -259,8 +251,8 @@ TEST(BuildCatalogue, UnitNamesAreDistinctAndPlain) {
     int degreeNames = 0;
     std::set<std::wstring> tabbed;
     std::set<std::wstring> padded;
-    for (int i = 0; i < Built().GetCount(); ++i) {
-        const CUnitCategory& category = Built()[i];
+    for (int i = 0; i < BuiltCatalogue().GetCount(); ++i) {
+        const CUnitCategory& category = BuiltCatalogue()[i];
         const std::set<std::wstring> distinct(category.m_arrUnits.begin(),
                                               category.m_arrUnits.end());
         EXPECT_EQ(distinct.size(), category.m_arrUnits.size()) << category.m_strName;
@@ -603,8 +595,8 @@ TEST(BuildCatalogue, TablesRunFromLargestToSmallestWithExactReciprocals) {
         {L"Foot candle", L"Lumen/sq. foot"},
     };
     std::set<Pair> below;
-    for (int c = 0; c < Built().GetCount(); ++c) {
-        const CUnitCategory& category = Built()[c];
+    for (int c = 0; c < BuiltCatalogue().GetCount(); ++c) {
+        const CUnitCategory& category = BuiltCatalogue()[c];
         const int n = category.GetUnitCount();
         for (int i = 0; i < n; ++i)
             EXPECT_EQ(category.GetFactor(i, i), 1.0) << category.m_strName << " unit " << i;
@@ -655,16 +647,17 @@ TEST(BuildCatalogue, RebuildingGivesTheSameCatalogue) {
     catalogue.AddCategory(L"Stale", L"a$", nullptr, 0);
     catalogue.BuildCatalogue();
     catalogue.BuildCatalogue();
-    ASSERT_EQ(catalogue.GetCount(), Built().GetCount());
+    ASSERT_EQ(catalogue.GetCount(), BuiltCatalogue().GetCount());
     for (int i = 0; i < catalogue.GetCount(); ++i) {
-        EXPECT_EQ(catalogue[i].m_strName, Built()[i].m_strName);
-        EXPECT_EQ(catalogue[i].m_arrUnits, Built()[i].m_arrUnits);
-        EXPECT_EQ(catalogue[i].m_arrFactors, Built()[i].m_arrFactors) << Built()[i].m_strName;
+        EXPECT_EQ(catalogue[i].m_strName, BuiltCatalogue()[i].m_strName);
+        EXPECT_EQ(catalogue[i].m_arrUnits, BuiltCatalogue()[i].m_arrUnits);
+        EXPECT_EQ(catalogue[i].m_arrFactors, BuiltCatalogue()[i].m_arrFactors)
+            << BuiltCatalogue()[i].m_strName;
     }
 }
 
 TEST(FindCategory, FindsEveryBuiltCategoryByName) {
-    const CCatalogue& catalogue = Built();
+    const CCatalogue& catalogue = BuiltCatalogue();
     for (int i = 0; i < catalogue.GetCount(); ++i)
         EXPECT_EQ(catalogue.FindCategory(catalogue[i].m_strName), i);
     EXPECT_EQ(catalogue.FindCategory(L"pressure"), 5);

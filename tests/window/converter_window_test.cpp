@@ -8,6 +8,7 @@
 #include "framework/app.h"
 #include "framework/number_text.h"
 #include "res/resource.h"
+#include "tests/built_catalogue.h"
 #include "ui/converter_dlg.h"
 
 #include <gtest/gtest.h>
@@ -491,28 +492,19 @@ void ExpectPleaseEnterBox(const Window& w, HWND box) {
     EXPECT_TRUE(w.CloseMessageBox(box));
 }
 
-const CCatalogue& Catalogue() {
-    static const CCatalogue catalogue = [] {
-        CCatalogue c;
-        c.BuildCatalogue();
-        return c;
-    }();
-    return catalogue;
-}
-
 int CategoryIndex(std::wstring_view name) {
-    return Catalogue().FindCategory(name);
+    return BuiltCatalogue().FindCategory(name);
 }
 
 std::wstring Converted(std::wstring_view category, int from, int to, double value) {
     const std::optional<double> result =
-        ConvertValue(Catalogue(), CategoryIndex(category), from, to, value);
+        ConvertValue(BuiltCatalogue(), CategoryIndex(category), from, to, value);
     return result ? FormatNumber(*result) : L"(no result)";
 }
 
 TEST(ConverterWindow, OpensWithFirstCategoryBothListsUnselectedAndFocusOnClose) {
     RunConverter([](Window& w) {
-        const CCatalogue& catalogue = Catalogue();
+        const CCatalogue& catalogue = BuiltCatalogue();
         ASSERT_EQ(catalogue.GetCount(), 38);
         std::vector<std::wstring> names;
         for (int i = 0; i < catalogue.GetCount(); ++i) {
@@ -539,7 +531,7 @@ TEST(ConverterWindow, OpensWithFirstCategoryBothListsUnselectedAndFocusOnClose) 
 TEST(ConverterWindow, EveryCategoryRefillsBothListsAndConvertsFirstUnitToFirstUnit) {
     RunConverter([](Window& w) {
         SendMessageW(w.value, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"7"));
-        const CCatalogue& catalogue = Catalogue();
+        const CCatalogue& catalogue = BuiltCatalogue();
         for (int i = catalogue.GetCount() - 1; i >= 0; --i) {
             const CUnitCategory& category = catalogue[i];
             SCOPED_TRACE(::testing::Message() << "category " << i);
