@@ -15,7 +15,9 @@ double SizeQuotient(const UnitSize& a, const UnitSize& b) {
     return den == 1.0 ? num : num / den;
 }
 
-wchar_t AsciiLower(wchar_t c) { return (c >= L'A' && c <= L'Z') ? c - L'A' + L'a' : c; }
+wchar_t AsciiLower(wchar_t c) {
+    return (c >= L'A' && c <= L'Z') ? c - L'A' + L'a' : c;
+}
 
 bool EqualIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
@@ -27,11 +29,14 @@ bool EqualIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
 void CCatalogue::Clear() {
     m_arrCategories.clear();
     m_arrCategories.shrink_to_fit();
+    m_arrUnitCounts.clear();
+    m_arrUnitCounts.shrink_to_fit();
 }
 
 void CCatalogue::BuildCatalogue() {
     Clear();
     m_arrCategories.reserve(kCatalogueData.size());
+    m_arrUnitCounts.reserve(kCatalogueData.size());
     std::vector<double> table;
     for (const CategoryData& data : kCatalogueData) {
         const std::size_t n = data.sizes.size();
@@ -60,6 +65,7 @@ void CCatalogue::AddCategory(std::wstring_view name, std::wstring_view unitList,
                 cells[j * n + i] = 1.0 / table[i * n + j];
         }
     }
+    m_arrUnitCounts.push_back(category.GetUnitCount());
     m_arrCategories.push_back(std::move(category));
 }
 

@@ -28,7 +28,11 @@ public:
     const CUnitCategory& operator[](int index) const {
         return m_arrCategories[static_cast<std::size_t>(index)];
     }
+    // The unit count of category index, as its record derives it, held since the record was
+    // added (records never change afterwards), so a conversion takes no square root.
+    int GetUnitCount(int index) const { return m_arrUnitCounts[static_cast<std::size_t>(index)]; }
 
 private:
     std::vector<CUnitCategory> m_arrCategories;
+    std::vector<int> m_arrUnitCounts;
 };

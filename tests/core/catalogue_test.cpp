@@ -94,6 +94,7 @@ TEST(BuildCatalogue, AddsTheCategoriesInOrderWithTheirUnitCounts) {
         const auto& want = expected[i];
         EXPECT_EQ(category.m_strName, want.name) << "category " << i;
         EXPECT_EQ(category.GetUnitCount(), want.units) << category.m_strName;
+        EXPECT_EQ(catalogue.GetUnitCount(i), want.units) << category.m_strName;
         EXPECT_EQ(category.m_arrUnits.size(), static_cast<std::size_t>(want.units))
             << category.m_strName;
         EXPECT_EQ(category.m_arrFactors.size(), static_cast<std::size_t>(want.units * want.units))

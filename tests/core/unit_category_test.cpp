@@ -97,6 +97,7 @@ TEST(AddCategory, TrailingEntriesStayZeroAndAreNeverRead) {
     catalogue.AddCategory(L"Five", L"a$b$c$d$e$", table, 30);
     const CUnitCategory& category = catalogue[0];
     EXPECT_EQ(category.GetUnitCount(), 5);
+    EXPECT_EQ(catalogue.GetUnitCount(0), 5);
     ASSERT_EQ(category.m_arrFactors.size(), 30u);
     for (std::size_t i = 25; i < 30; ++i)
         EXPECT_EQ(category.m_arrFactors[i], 0.0);
