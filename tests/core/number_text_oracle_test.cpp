@@ -4,6 +4,7 @@
 // our rule rounds up and the runtime may round down, and ours must be the text rounded up.
 
 #include "framework/number_text.h"
+#include "tests/core/shown_text.h"
 
 #include <windows.h>
 
@@ -22,48 +23,6 @@ namespace {
 
 using SnprintfFunction = int(__cdecl*)(char*, std::size_t, const char*, ...);
 
-// A shown text as sign, the 15 significant digits as one integer, and the exponent of the
-// first digit.
-struct Decoded {
-    bool negative = false;
-    std::uint64_t digits = 0;
-    int exponent = 0;
-};
-
-Decoded Decode(std::string_view text) {
-    Decoded d;
-    if (!text.empty() && text[0] == '-') {
-        d.negative = true;
-        text.remove_prefix(1);
-    }
-    int exponent = 0;
-    if (const std::size_t e = text.find('e'); e != std::string_view::npos) {
-        std::string_view digits = text.substr(e + 1);
-        if (!digits.empty() && digits[0] == '+')
-            digits.remove_prefix(1);
-        std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
-        text = text.substr(0, e);
-    }
-    const std::size_t point = text.find('.');
-    const int whole = static_cast<int>(point == std::string_view::npos ? text.size() : point);
-    int leadingZeros = 0;
-    int count = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            continue;
-        if (count == 0 && c == '0') {
-            ++leadingZeros;
-        } else if (count < 15) {
-            d.digits = d.digits * 10 + static_cast<std::uint64_t>(c - '0');
-            ++count;
-        }
-    }
-    for (; count < 15; ++count)
-        d.digits *= 10;
-    d.exponent = whole - 1 - leadingZeros + exponent;
-    return d;
-}
-
 // Digits 16 and 17 of |v| rounded to 17 significant digits are "50".
 bool EndsInFifty(double v) {
     std::array<char, 32> text{};
@@ -78,9 +37,11 @@ bool IsOneUnitAbove(const Decoded& ours, const Decoded& theirs) {
     constexpr std::uint64_t kLargest = 999999999999999;
     if (ours.negative != theirs.negative)
         return false;
-    if (theirs.digits == kLargest)
-        return ours.digits == kSmallest && ours.exponent == theirs.exponent + 1;
-    return ours.digits == theirs.digits + 1 && ours.exponent == theirs.exponent;
+    const std::uint64_t oursDigits = std::stoull(ours.digits);
+    const std::uint64_t theirDigits = std::stoull(theirs.digits);
+    if (theirDigits == kLargest)
+        return oursDigits == kSmallest && ours.exponent == theirs.exponent + 1;
+    return oursDigits == theirDigits + 1 && ours.exponent == theirs.exponent;
 }
 
 class Oracle {

@@ -1,4 +1,5 @@
 #include "framework/number_text.h"
+#include "tests/core/shown_text.h"
 
 #include <gtest/gtest.h>
 
@@ -300,41 +301,6 @@ TEST(FormatNumber, ExtremesSignsAndSpecialValues) {
     };
     ExpectShown(cases);
     EXPECT_EQ(Shown(-kMax).size(), kMaxShownChars);
-}
-
-// 15 significant digits and the exponent of the first, as a shown text spells them.
-struct Decoded {
-    bool negative = false;
-    std::string digits;
-    int exponent = 0;
-};
-
-Decoded Decode(std::string_view text) {
-    Decoded d;
-    if (!text.empty() && text[0] == '-') {
-        d.negative = true;
-        text.remove_prefix(1);
-    }
-    const std::size_t e = text.find('e');
-    int exponent = 0;
-    if (e != std::string_view::npos) {
-        exponent = std::stoi(std::string(text.substr(e + 1)));
-        text = text.substr(0, e);
-    }
-    const std::size_t point = text.find('.');
-    const int whole = static_cast<int>(point == std::string_view::npos ? text.size() : point);
-    int leadingZeros = 0;
-    for (char c : text) {
-        if (c == '.')
-            continue;
-        if (d.digits.empty() && c == '0')
-            ++leadingZeros;
-        else
-            d.digits += c;
-    }
-    d.exponent = d.digits.empty() ? 0 : whole - 1 - leadingZeros + exponent;
-    d.digits.resize(15, '0');
-    return d;
 }
 
 // The exact decimal digits of a finite positive double, from its bits, and the exponent of
